@@ -1,0 +1,136 @@
+#include "ReportAnalyzer.h"
+
+#include "tables/DepartmentTotals.h"
+#include "tables/FileList.h"
+#include "Failure.h"
+#include "ReportDate.h"
+#include "StrToAmount.h"
+#include "Text1250.h"
+#include "TextLines.h"
+
+#include <cstring>
+#include <string>
+
+namespace vinta {
+namespace {
+
+// The first header at or after from, as an offset; npos where there is none.
+std::size_t FindHeader(std::string_view text, std::size_t from)
+{
+    const void* hit = ::memmem(text.data() + from, text.size() - from, kReportHeader.data(),
+                               kReportHeader.size());
+    return hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - text.data())
+               : std::string_view::npos;
+}
+
+// "List index out of bounds" for the line that stands offset lines below the header line.
+[[noreturn]] void ThrowLineIndex(const TTextLines& lines, std::size_t headerLine, std::int64_t offset)
+{
+    throw EListError(static_cast<std::int64_t>(lines.LineNumber(headerLine)) + offset);
+}
+
+} // namespace
+
+bool IsClosingLine(std::string_view line)
+{
+    std::size_t run = 0;
+    for (char c : line) {
+        run = c == '~' ? run + 1 : 0;
+        if (run == kClosingTildes.size())
+            return true;
+    }
+    return false;
+}
+
+TReportAnalyzer::TReportAnalyzer(char dateSeparator, int currentYear)
+    : dateSeparator_(dateSeparator), currentYear_(currentYear)
+{
+}
+
+void TReportAnalyzer::AnalyzeFiles(const TFileList& files, TDepartmentTotals& totals,
+                                   const TDateWindow& window)
+{
+    totals.ResizeRecords(0);
+    const int count = files.CountRecords();
+    std::string path;
+    for (int r = 0; r < count; ++r) {
+        path.assign(files.ReadText(r, TFileList::kFullPath));
+        AnalyzeText(buffer_.Load(path), totals, window);
+    }
+}
+
+void TReportAnalyzer::AnalyzeText(std::string_view bytes, TDepartmentTotals& totals,
+                                  const TDateWindow& window)
+{
+    const TTextLines lines(bytes);
+    const std::string_view text = lines.Text();
+    // The scan stands at the start of a line; the lines before the next header are examined
+    // and hold none, so the search jumps straight to it.
+    std::size_t lineIndex = 0;
+    while (lines.Exists(lineIndex)) {
+        const std::size_t hit = FindHeader(text, lineIndex);
+        if (hit == std::string_view::npos)
+            return;
+        const std::size_t header = lines.LineStartOf(hit, lineIndex);
+        // The last line is never examined.
+        if (!lines.Exists(lines.NextLine(header)))
+            return;
+
+        std::size_t dateLine = header;
+        for (std::int64_t back = 1; back <= 4; ++back) {
+            if (dateLine == 0)
+                throw EListError(back - 1 - 4);
+            dateLine = lines.PreviousLine(dateLine);
+        }
+        const std::string_view dateText = Trim(lines.Line(dateLine).substr(0, kDateWidth));
+        const TDateTime reportDate = StrToReportDate(dateText, dateSeparator_, currentYear_);
+
+        lineIndex = header;
+        for (int i = 0; i < 3; ++i)
+            lineIndex = lines.NextLine(lineIndex);
+        if (window.Contains(reportDate))
+            lineIndex = ParseDepartmentBlock(lines, header, lineIndex, totals);
+        if (lines.Exists(lineIndex))
+            lineIndex = lines.NextLine(lineIndex);
+    }
+}
+
+std::size_t TReportAnalyzer::ParseDepartmentBlock(const TTextLines& lines, std::size_t headerLine,
+                                                  std::size_t lineIndex, TDepartmentTotals& totals)
+{
+    std::int64_t offset = 3; // lineIndex stands this many lines below the header
+    for (;;) {
+        if (!lines.Exists(lineIndex))
+            ThrowLineIndex(lines, headerLine, offset);
+        const std::string_view nameLine = lines.Line(lineIndex);
+        if (IsClosingLine(nameLine))
+            return lineIndex;
+
+        const std::string_view name = Trim(nameLine);
+        int record = totals.LocateText(TDepartmentTotals::kName, name);
+        if (record < 0) {
+            record = totals.CountRecords();
+            totals.ResizeRecords(record + 1);
+            totals.WriteCell(record, TDepartmentTotals::kName, std::string(name));
+            totals.WriteCell(record, TDepartmentTotals::kTurnover, TAmount());
+        }
+
+        lineIndex = lines.NextLine(lineIndex);
+        ++offset;
+        if (!lines.Exists(lineIndex))
+            ThrowLineIndex(lines, headerLine, offset);
+        const std::string_view amountLine = lines.Line(lineIndex);
+        const std::string_view amountText =
+            Trim(amountLine.size() > kAmountColumn ? amountLine.substr(kAmountColumn) : std::string_view());
+        const TAmount sum = totals.ReadAmount(record, TDepartmentTotals::kTurnover) +
+                            StrToAmount(amountText, '.');
+        totals.WriteCell(record, TDepartmentTotals::kTurnover, sum);
+
+        lineIndex = lines.NextLine(lineIndex);
+        ++offset;
+        if (!lines.Exists(lineIndex))
+            return lineIndex;
+    }
+}
+
+} // namespace vinta
