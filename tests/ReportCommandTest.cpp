@@ -207,3 +207,30 @@ TEST(ReportCommandProcess, GeneratedArchiveTotalsMatchTheManifest)
     }
     EXPECT_EQ(actual, expected);
 }
+
+TEST(ReportCommand, ListKeepsOneLinePerFileWhateverTheNames)
+{
+    const TTempDir dir;
+    const std::vector<std::string> names = {"with space.txt", "new\nline.txt", "a&b.txt", "tab\there.txt",
+                                            "back\\slash.txt", "bad\xFF\xFE.txt", "zażółć.TXT", "cr\rlf.txt"};
+    for (const auto& name : names)
+        SetWriteTime(dir.Write("odd/" + name, "x"), 2023, 12, 10, 12, 0, 0);
+    const TRun run = RunReport({"--list", "--from", "2023-12-01", "--to", "2023-12-31", dir.Path()});
+    ASSERT_EQ(run.status, 0);
+    std::vector<std::string> lines;
+    std::istringstream in(run.out);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    ASSERT_EQ(lines.size(), names.size());
+    std::vector<std::string> shown;
+    for (const auto& line : lines) {
+        ASSERT_EQ(std::count(line.begin(), line.end(), '\t'), 2) << line;
+        shown.push_back(line.substr(0, line.find('\t')));
+        EXPECT_EQ(line.substr(line.rfind('\t') + 1), EscapeField(dir.Path() + "/odd/") + shown.back());
+    }
+    std::sort(shown.begin(), shown.end());
+    std::vector<std::string> expected = {"with space.txt", "new\\nline.txt", "a&b.txt", "tab\\there.txt",
+                                         "back\\\\slash.txt", "bad\uFFFD\uFFFD.txt", "zażółć.TXT", "cr\\rlf.txt"};
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(shown, expected);
+}
