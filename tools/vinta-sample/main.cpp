@@ -1,0 +1,47 @@
+// vinta-sample: writes deterministic sample electronic-copy archives (and
+// large file trees) for tests and benchmarks of VINTA.
+
+#include "ArchiveGenerator.h"
+#include "Options.h"
+#include "TreeGenerator.h"
+#include "UsageError.h"
+
+#include <cstdio>
+#include <exception>
+
+int main(int argc, char **argv)
+{
+    Options options;
+    try {
+        options = Options::parse(argc, argv);
+    } catch (const UsageError &e) {
+        std::fprintf(stderr, "vinta-sample: %s\n%s", e.what(), Options::usage());
+        return 2;
+    }
+    if (options.mode == Options::Mode::Help) {
+        std::fputs(Options::usage(), stdout);
+        return 0;
+    }
+
+    try {
+        if (options.mode == Options::Mode::Archive) {
+            ArchiveGenerator generator(options);
+            generator.run();
+            std::fprintf(stderr, "vinta-sample: %llu files, %llu bytes in %s\n",
+                         static_cast<unsigned long long>(generator.files()),
+                         static_cast<unsigned long long>(generator.bytes()),
+                         options.outDir.c_str());
+        } else {
+            TreeGenerator generator(options);
+            generator.run();
+            std::fprintf(stderr, "vinta-sample: %llu files, %llu bytes in %s\n",
+                         static_cast<unsigned long long>(generator.files()),
+                         static_cast<unsigned long long>(generator.bytes()),
+                         options.treeDir.c_str());
+        }
+    } catch (const std::exception &e) {
+        std::fprintf(stderr, "vinta-sample: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
