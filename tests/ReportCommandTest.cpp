@@ -85,7 +85,7 @@ TEST(ReportCommand, FailuresExitWithOneAndKeepTheTotals)
     SetWriteTime(bad, 2023, 12, 15, 12, 0, 0);
     const TRun run = RunReport({"--tsv", "--from", "2023-12-01", "--to", "2023-12-31", folder});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "vinta-report: List index out of bounds (-3)\n");
+    EXPECT_EQ(run.err, "List index out of bounds (-3)\n");
     // What was added before the failure is printed: the good file's totals if the search met
     // it first, nothing otherwise.
     EXPECT_TRUE(run.out.empty() || run.out == "Pieczywo\t10.0000\nŁakocie\t3.0000\nNap\\tje\\\\x\t1.2345\n")
@@ -96,7 +96,7 @@ TEST(ReportCommand, FailuresExitWithOneAndKeepTheTotals)
     std::filesystem::remove(bad);
     const TRun dateRun = RunReport({"--tsv", "--from", "2023-12-01", "--to", "2023-12-31", folder});
     EXPECT_EQ(dateRun.status, 1);
-    EXPECT_EQ(dateRun.err, "vinta-report: '1.12.2023' is not a valid date.\n");
+    EXPECT_EQ(dateRun.err, "'1.12.2023' is not a valid date.\n");
 }
 
 TEST(ReportCommand, BadUsageExitsWithTwo)
@@ -153,7 +153,7 @@ TEST(ReportCommandProcess, RegionalSettingsComeFromTheLocale)
     const TProcessResult en = RunProcess({VINTA_REPORT_EXE, "--from", "2023-12-01", "--to", "2023-12-31", dir.Path()},
                                          {"LC_ALL=en_US.UTF-8"});
     EXPECT_EQ(en.status, 1);
-    EXPECT_EQ(en.err, "vinta-report: '01.12.2023' is not a valid date.\n");
+    EXPECT_EQ(en.err, "'01.12.2023' is not a valid date.\n");
     EXPECT_EQ(en.out, "Dział  Suma obrotów  \n");
 }
 

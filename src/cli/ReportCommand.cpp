@@ -140,7 +140,7 @@ int TReportCommand::Run(const std::vector<std::string>& args, std::ostream& out,
         }
     } catch (const EFailure& failure) {
         // The totals added before the failure are still printed, as the window keeps them.
-        err << "vinta-report: " << ErrorReportText(failure.what()) << "\n";
+        err << ErrorReportText(failure.what()) << "\n";
         status = 1;
     }
 
