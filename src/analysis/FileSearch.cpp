@@ -37,7 +37,6 @@ bool ListFolder(const std::string& prefix, std::vector<TEntry>& entries)
         const std::string_view name = e->d_name;
         if (name == "." || name == "..")
             continue;
-        TEntry entry{std::string(name), false, std::nullopt};
         unsigned char type = e->d_type;
         if (type == DT_UNKNOWN) {
             struct stat st {};
@@ -46,20 +45,16 @@ bool ListFolder(const std::string& prefix, std::vector<TEntry>& entries)
             type = S_ISDIR(st.st_mode) ? DT_DIR : S_ISLNK(st.st_mode) ? DT_LNK : DT_REG;
         }
         if (type == DT_DIR) {
-            entry.folder = true;
+            entries.push_back({std::string(name), true, std::nullopt});
         } else if (HasTxtExtension(name)) {
             // The file's own time, through a link to it; a link to a folder, a dangling link and
             // anything but a regular file are passed over.
             struct stat st {};
             if (::fstatat(fd, e->d_name, &st, 0) != 0 || !S_ISREG(st.st_mode))
                 continue;
-            entry.writeTime = DosWriteTime(st.st_mtim.tv_sec);
-            if (!entry.writeTime)
-                continue;
-        } else {
-            continue;
+            if (const auto writeTime = DosWriteTime(st.st_mtim.tv_sec))
+                entries.push_back({std::string(name), false, writeTime});
         }
-        entries.push_back(std::move(entry));
     }
     ::closedir(dir);
     return true;
