@@ -26,17 +26,23 @@ namespace {
 const TDateWindow kAll{kNullDate, EncodeDate(9999, 12, 31)};
 
 // Runs this test again as user 65534 through setpriv; true where the case ran here already.
+// The test program is copied to a folder of its own that the user may enter, since the build
+// folder may lie where it may not.
 bool RunUnprivileged(const std::string& testName)
 {
     if (::geteuid() != 0)
         return true;
-    const std::string self = std::filesystem::read_symlink("/proc/self/exe");
-    const std::string command = "setpriv --reuid=65534 --regid=65534 --clear-groups env TMPDIR=/tmp '" + self +
-                                "' --gtest_filter=" + testName + " >/dev/null 2>&1";
     if (std::system("command -v setpriv >/dev/null 2>&1") != 0) {
         ADD_FAILURE() << "setpriv is missing";
         return false;
     }
+    const TTempDir copy;
+    const std::string program = copy.Path() + "/tests";
+    std::filesystem::copy_file("/proc/self/exe", program);
+    ::chmod(copy.Path().c_str(), 0755);
+    ::chmod(program.c_str(), 0755);
+    const std::string command = "setpriv --reuid=65534 --regid=65534 --clear-groups env TMPDIR=/tmp '" + program +
+                                "' --gtest_filter=" + testName + " >/dev/null 2>&1";
     const int status = std::system(command.c_str());
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "unprivileged run of " << testName << " failed";
     return false;
