@@ -48,11 +48,16 @@ std::size_t FindHeader(std::string_view text, std::size_t from)
 
 bool IsClosingLine(std::string_view line)
 {
-    std::size_t run = 0;
-    for (char c : line) {
-        run = c == '~' ? run + 1 : 0;
-        if (run == kClosingTildes.size())
+    // Jump from tilde to tilde: a name line seldom holds any.
+    const std::size_t need = kClosingTildes.size();
+    std::size_t pos = line.find('~');
+    while (pos != std::string_view::npos && line.size() - pos >= need) {
+        std::size_t run = 1;
+        while (run < need && line[pos + run] == '~')
+            ++run;
+        if (run == need)
             return true;
+        pos = line.find('~', pos + run);
     }
     return false;
 }
@@ -118,7 +123,8 @@ std::size_t TReportAnalyzer::ParseDepartmentBlock(const TTextLines& lines, std::
     for (;;) {
         if (!lines.Exists(lineIndex))
             ThrowLineIndex(lines, headerLine, offset);
-        const std::string_view nameLine = lines.Line(lineIndex);
+        const std::size_t nameEnd = lines.LineEnd(lineIndex);
+        const std::string_view nameLine = lines.Text().substr(lineIndex, nameEnd - lineIndex);
         if (IsClosingLine(nameLine))
             return lineIndex;
 
@@ -135,21 +141,21 @@ std::size_t TReportAnalyzer::ParseDepartmentBlock(const TTextLines& lines, std::
             totals.WriteCell(record, TDepartmentTotals::kName, std::string(name));
             totals.WriteCell(record, TDepartmentTotals::kTurnover, TAmount());
         }
-
         guess = record + 1;
 
-        lineIndex = lines.NextLine(lineIndex);
+        lineIndex = lines.AfterBreak(nameEnd);
         ++offset;
         if (!lines.Exists(lineIndex))
             ThrowLineIndex(lines, headerLine, offset);
-        const std::string_view amountLine = lines.Line(lineIndex);
+        const std::size_t amountEnd = lines.LineEnd(lineIndex);
+        const std::string_view amountLine = lines.Text().substr(lineIndex, amountEnd - lineIndex);
         const std::string_view amountText =
             Trim(amountLine.size() > kAmountColumn ? amountLine.substr(kAmountColumn) : std::string_view());
         const TAmount sum = totals.ReadAmount(record, TDepartmentTotals::kTurnover) +
                             StrToAmount(amountText, '.');
         totals.WriteCell(record, TDepartmentTotals::kTurnover, sum);
 
-        lineIndex = lines.NextLine(lineIndex);
+        lineIndex = lines.AfterBreak(amountEnd);
         ++offset;
         if (!lines.Exists(lineIndex))
             return lineIndex;

@@ -65,10 +65,45 @@ bool Scan(std::string_view text, char separator, TNumberParts& parts)
     return pos == text.size();
 }
 
+// The form that the amount lines hold: an optional sign, up to 14 digits, and the separator
+// with up to four more. Exact without rounding; anything else takes the general way.
+bool TryPlainAmount(std::string_view text, char separator, std::int64_t& units)
+{
+    std::size_t pos = 0;
+    const bool negative = !text.empty() && text[0] == '-';
+    if (!text.empty() && (text[0] == '-' || text[0] == '+'))
+        ++pos;
+    std::int64_t whole = 0;
+    const std::size_t wholeBegin = pos;
+    while (pos < text.size() && IsDigit(text[pos]) && pos - wholeBegin < 14)
+        whole = whole * 10 + (text[pos++] - '0');
+    if (pos == wholeBegin)
+        return false;
+    std::int64_t fraction = 0;
+    int fractionDigits = 0;
+    if (pos < text.size() && text[pos] == separator) {
+        ++pos;
+        while (pos < text.size() && IsDigit(text[pos]) && fractionDigits < 4) {
+            fraction = fraction * 10 + (text[pos++] - '0');
+            ++fractionDigits;
+        }
+    }
+    if (pos != text.size())
+        return false;
+    for (int i = fractionDigits; i < 4; ++i)
+        fraction *= 10;
+    units = whole * 10000 + fraction;
+    if (negative)
+        units = -units;
+    return true;
+}
+
 } // namespace
 
 TAmount StrToAmount(std::string_view text, char separator)
 {
+    if (std::int64_t units = 0; TryPlainAmount(text, separator, units))
+        return TAmount::FromTenThousandths(units);
     TNumberParts parts;
     if (!Scan(text, separator, parts))
         return {};

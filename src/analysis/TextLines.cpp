@@ -12,15 +12,32 @@ TTextLines::TTextLines(std::string_view bytes) : text_(bytes)
 
 std::size_t TTextLines::LineEnd(std::size_t lineStart) const
 {
-    const char* begin = text_.data() + lineStart;
-    std::size_t length = text_.size() - lineStart;
-    // Look for the LF first and for a CR only before it, so that a text with one kind of break
-    // is never scanned to its end for the other.
-    if (const void* lf = std::memchr(begin, '\n', length))
-        length = static_cast<std::size_t>(static_cast<const char*>(lf) - begin);
-    if (const void* cr = std::memchr(begin, '\r', length))
-        length = static_cast<std::size_t>(static_cast<const char*>(cr) - begin);
-    return lineStart + length;
+    // Most lines are short: look at them byte by byte first, and hand a long line to memchr,
+    // the LF first and a CR only before it, so that a text with one kind of break is never
+    // scanned to its end for the other.
+    const char* const begin = text_.data() + lineStart;
+    const std::size_t length = text_.size() - lineStart;
+    const std::size_t shortScan = length < 128 ? length : 128;
+    for (std::size_t i = 0; i < shortScan; ++i)
+        if (begin[i] == '\n' || begin[i] == '\r')
+            return lineStart + i;
+    if (shortScan == length)
+        return text_.size();
+    std::size_t end = length;
+    if (const void* lf = std::memchr(begin + shortScan, '\n', length - shortScan))
+        end = static_cast<std::size_t>(static_cast<const char*>(lf) - begin);
+    if (const void* cr = std::memchr(begin + shortScan, '\r', end - shortScan))
+        end = static_cast<std::size_t>(static_cast<const char*>(cr) - begin);
+    return lineStart + end;
+}
+
+std::size_t TTextLines::AfterBreak(std::size_t pos) const
+{
+    if (pos < text_.size() && text_[pos] == '\r')
+        ++pos;
+    if (pos < text_.size() && text_[pos] == '\n')
+        ++pos;
+    return pos;
 }
 
 std::string_view TTextLines::Line(std::size_t lineStart) const
@@ -30,12 +47,7 @@ std::string_view TTextLines::Line(std::size_t lineStart) const
 
 std::size_t TTextLines::NextLine(std::size_t lineStart) const
 {
-    std::size_t pos = LineEnd(lineStart);
-    if (pos < text_.size() && text_[pos] == '\r')
-        ++pos;
-    if (pos < text_.size() && text_[pos] == '\n')
-        ++pos;
-    return pos;
+    return AfterBreak(LineEnd(lineStart));
 }
 
 std::size_t TTextLines::LineStartOf(std::size_t offset, std::size_t lineFloor) const

@@ -37,7 +37,7 @@ DepartmentCatalog::DepartmentCatalog(int count, std::uint64_t seed)
     Rng rng = Rng::derive(seed, 0xDE9A, 0);
     const int listed = static_cast<int>(sizeof kNames / sizeof kNames[0]);
     const int words = static_cast<int>(sizeof kWords / sizeof kWords[0]);
-    const int digits = count > 999 ? 4 : 3;
+    const int digits = count > 9999 ? 5 : count > 999 ? 4 : 3;
     std::set<std::string> seen;
 
     departments_.reserve(static_cast<std::size_t>(count));

@@ -97,7 +97,7 @@ Options Options::parse(int argc, char **argv)
         } else if (name == "--to") {
             o.to = parseDate(name, value);
         } else if (name == "--departments") {
-            o.departments = static_cast<int>(parseNumber(name, value, 1, 9999));
+            o.departments = static_cast<int>(parseNumber(name, value, 1, 99999));
         } else if (name == "--receipts") {
             o.receipts = static_cast<int>(parseNumber(name, value, 0, 100000));
         } else if (name == "--date-separator") {
