@@ -124,3 +124,16 @@ TEST(Utf8, FileNamesDecodeWithReplacementForInvalidBytes)
         EXPECT_EQ(CharacterCount(DecodeFileName(c.in)), c.characters);
     }
 }
+
+TEST(Text1250, EqualIgnoringCase)
+{
+    EXPECT_TRUE(EqualIgnoringCase1250(EncodeWin1250("Mięso"), EncodeWin1250("MIĘSO")));
+    EXPECT_TRUE(EqualIgnoringCase1250("", ""));
+    EXPECT_FALSE(EqualIgnoringCase1250("abc", "abd"));
+    EXPECT_FALSE(EqualIgnoringCase1250("abc", "ab"));
+    EXPECT_FALSE(EqualIgnoringCase1250(EncodeWin1250("łódź"), EncodeWin1250("LODZ")));
+    for (int a = 0; a < 256; ++a)
+        for (int b = 0; b < 256; ++b)
+            ASSERT_EQ(EqualIgnoringCase1250(std::string(1, char(a)), std::string(1, char(b))),
+                      UpperChar1250(char(a)) == UpperChar1250(char(b)));
+}

@@ -130,9 +130,10 @@ std::size_t TReportAnalyzer::ParseDepartmentBlock(const TTextLines& lines, std::
 
         const std::string_view name = Trim(nameLine);
         // Reports list their departments in much the same order each day: try the record after
-        // the last one first. A name equal byte for byte is the record LocateText would find,
-        // since the totals never hold two names that differ only in case.
-        int record = guess < totals.CountRecords() && totals.ReadText(guess, TDepartmentTotals::kName) == name
+        // the last one first. A name equal to it but for case is the record LocateText would
+        // find, since the totals never hold two names that differ only in case.
+        int record = guess < totals.CountRecords() &&
+                             EqualIgnoringCase1250(totals.ReadText(guess, TDepartmentTotals::kName), name)
                          ? guess
                          : totals.LocateText(TDepartmentTotals::kName, name);
         if (record < 0) {

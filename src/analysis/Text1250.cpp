@@ -75,6 +75,18 @@ void UpperCase1250Into(std::string_view text, std::string& out)
         out[i] = UpperChar1250(text[i]);
 }
 
+bool EqualIgnoringCase1250(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    if (a == b)
+        return true;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (a[i] != b[i] && UpperChar1250(a[i]) != UpperChar1250(b[i]))
+            return false;
+    return true;
+}
+
 std::string UpperCase1250(std::string_view text)
 {
     std::string out;

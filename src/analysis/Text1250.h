@@ -13,6 +13,8 @@ std::string_view Trim(std::string_view text);
 // Upper-casing by the code page's rules: every Polish small letter maps to its capital.
 char UpperChar1250(char c);
 std::string UpperCase1250(std::string_view text);
+// Whether the two texts are equal once both are upper-cased.
+bool EqualIgnoringCase1250(std::string_view a, std::string_view b);
 // Writes the upper-cased text into out, reusing its storage (no allocation once it is large enough).
 void UpperCase1250Into(std::string_view text, std::string& out);
 
