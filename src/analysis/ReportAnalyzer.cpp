@@ -67,6 +67,26 @@ TReportAnalyzer::TReportAnalyzer(char dateSeparator, int currentYear)
 {
 }
 
+int TReportAnalyzer::Successor(int record) const
+{
+    if (record < 0)
+        return firstRecord_;
+    const auto r = static_cast<std::size_t>(record);
+    return r < successor_.size() ? successor_[r] : record + 1;
+}
+
+void TReportAnalyzer::Learn(int previous, int record)
+{
+    if (previous < 0) {
+        firstRecord_ = record;
+        return;
+    }
+    const auto p = static_cast<std::size_t>(previous);
+    if (p >= successor_.size())
+        successor_.resize(p + 1, -1);
+    successor_[p] = record;
+}
+
 void TReportAnalyzer::AnalyzeFiles(const TFileList& files, TDepartmentTotals& totals,
                                    const TDateWindow& window)
 {
@@ -119,7 +139,7 @@ std::size_t TReportAnalyzer::ParseDepartmentBlock(const TTextLines& lines, std::
                                                   std::size_t lineIndex, TDepartmentTotals& totals)
 {
     std::int64_t offset = 3; // lineIndex stands this many lines below the header
-    int guess = 0;
+    int previous = -1;
     for (;;) {
         if (!lines.Exists(lineIndex))
             ThrowLineIndex(lines, headerLine, offset);
@@ -129,10 +149,11 @@ std::size_t TReportAnalyzer::ParseDepartmentBlock(const TTextLines& lines, std::
             return lineIndex;
 
         const std::string_view name = Trim(nameLine);
-        // Reports list their departments in much the same order each day: try the record after
-        // the last one first. A name equal to it but for case is the record LocateText would
-        // find, since the totals never hold two names that differ only in case.
-        int record = guess < totals.CountRecords() &&
+        // Try the department that followed the previous one last time first. A name equal to
+        // it but for case is the record LocateText would find, since the totals never hold two
+        // names that differ only in case.
+        const int guess = Successor(previous);
+        int record = guess >= 0 && guess < totals.CountRecords() &&
                              EqualIgnoringCase1250(totals.ReadText(guess, TDepartmentTotals::kName), name)
                          ? guess
                          : totals.LocateText(TDepartmentTotals::kName, name);
@@ -142,7 +163,8 @@ std::size_t TReportAnalyzer::ParseDepartmentBlock(const TTextLines& lines, std::
             totals.WriteCell(record, TDepartmentTotals::kName, std::string(name));
             totals.WriteCell(record, TDepartmentTotals::kTurnover, TAmount());
         }
-        guess = record + 1;
+        Learn(previous, record);
+        previous = record;
 
         lineIndex = lines.AfterBreak(nameEnd);
         ++offset;

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <string_view>
+#include <vector>
 
 namespace vinta {
 
@@ -42,9 +43,16 @@ private:
     std::size_t ParseDepartmentBlock(const TTextLines& lines, std::size_t headerLine,
                                      std::size_t lineIndex, TDepartmentTotals& totals);
 
+    // The record that followed each record in the last report, and the first record of the last
+    // report: devices print their departments in the same order every day.
+    int Successor(int record) const;
+    void Learn(int previous, int record);
+
     char dateSeparator_;
     int currentYear_;
     TFileBuffer buffer_;
+    std::vector<int> successor_;
+    int firstRecord_ = 0;
 };
 
 // Whether the line holds a run of at least 48 tildes.
