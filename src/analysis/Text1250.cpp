@@ -27,64 +27,14 @@ constexpr std::array<char16_t, 128> kHighHalf = {
     0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9, // F8
 };
 
-constexpr std::array<unsigned char, 256> MakeUpperTable()
-{
-    std::array<unsigned char, 256> table{};
-    for (int i = 0; i < 256; ++i)
-        table[static_cast<std::size_t>(i)] = static_cast<unsigned char>(i);
-    for (int c = 'a'; c <= 'z'; ++c)
-        table[static_cast<std::size_t>(c)] = static_cast<unsigned char>(c - 0x20);
-    // š ś ť ž ź, then ł ą ş ľ ż: small and capital stand at unrelated places in the code page.
-    constexpr std::array<std::array<unsigned char, 2>, 10> pairs = {{
-        {0x9A, 0x8A}, {0x9C, 0x8C}, {0x9D, 0x8D}, {0x9E, 0x8E}, {0x9F, 0x8F},
-        {0xB3, 0xA3}, {0xB9, 0xA5}, {0xBA, 0xAA}, {0xBE, 0xBC}, {0xBF, 0xAF},
-    }};
-    for (const auto& p : pairs)
-        table[p[0]] = p[1];
-    // ŕ á â ... ţ sit 0x20 above their capitals; ÷ has no capital.
-    for (int c = 0xE0; c <= 0xFE; ++c)
-        if (c != 0xF7)
-            table[static_cast<std::size_t>(c)] = static_cast<unsigned char>(c - 0x20);
-    return table;
-}
-
-constexpr std::array<unsigned char, 256> kUpper = MakeUpperTable();
 
 } // namespace
-
-std::string_view Trim(std::string_view text)
-{
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && static_cast<unsigned char>(text[begin]) <= 0x20)
-        ++begin;
-    while (end > begin && static_cast<unsigned char>(text[end - 1]) <= 0x20)
-        --end;
-    return text.substr(begin, end - begin);
-}
-
-char UpperChar1250(char c)
-{
-    return static_cast<char>(kUpper[static_cast<unsigned char>(c)]);
-}
 
 void UpperCase1250Into(std::string_view text, std::string& out)
 {
     out.resize(text.size());
     for (std::size_t i = 0; i < text.size(); ++i)
         out[i] = UpperChar1250(text[i]);
-}
-
-bool EqualIgnoringCase1250(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    if (a == b)
-        return true;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (a[i] != b[i] && UpperChar1250(a[i]) != UpperChar1250(b[i]))
-            return false;
-    return true;
 }
 
 std::string UpperCase1250(std::string_view text)

@@ -46,15 +46,6 @@ std::size_t TTextLines::LineEnd(std::size_t lineStart) const
     return lineStart + end;
 }
 
-std::size_t TTextLines::AfterBreak(std::size_t pos) const
-{
-    if (pos < text_.size() && text_[pos] == '\r')
-        ++pos;
-    if (pos < text_.size() && text_[pos] == '\n')
-        ++pos;
-    return pos;
-}
-
 std::string_view TTextLines::Line(std::size_t lineStart) const
 {
     return text_.substr(lineStart, LineEnd(lineStart) - lineStart);

@@ -20,7 +20,14 @@ public:
     // Where the line ends: its first CR or LF, or the end of the text.
     std::size_t LineEnd(std::size_t lineStart) const;
     // After the break that ends at lineEnd: the start of the next line, or the size.
-    std::size_t AfterBreak(std::size_t lineEnd) const;
+    std::size_t AfterBreak(std::size_t lineEnd) const
+    {
+        if (lineEnd < text_.size() && text_[lineEnd] == '\r')
+            ++lineEnd;
+        if (lineEnd < text_.size() && text_[lineEnd] == '\n')
+            ++lineEnd;
+        return lineEnd;
+    }
     std::string_view Line(std::size_t lineStart) const;
     // The start of the next line; the size where there is none.
     std::size_t NextLine(std::size_t lineStart) const;

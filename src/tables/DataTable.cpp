@@ -35,13 +35,6 @@ void TDataTable::CheckColumn(int column) const
         throw std::out_of_range("column " + std::to_string(column));
 }
 
-std::size_t TDataTable::Slot(int record, int column) const
-{
-    CheckRecord(record);
-    CheckColumn(column);
-    return static_cast<std::size_t>(record) * columns_.size() + static_cast<std::size_t>(column);
-}
-
 void TDataTable::ResizeRecords(int count)
 {
     if (count < 0)
@@ -67,23 +60,6 @@ void TDataTable::ResizeRecords(int count)
     }
     if (observer_)
         observer_->RecordsResized(old, count);
-}
-
-const TCellValue& TDataTable::ReadCell(int record, int column) const
-{
-    return cells_[Slot(record, column)];
-}
-
-std::string_view TDataTable::ReadText(int record, int column) const
-{
-    const auto* text = std::get_if<std::string>(&ReadCell(record, column));
-    return text ? std::string_view(*text) : std::string_view();
-}
-
-TAmount TDataTable::ReadAmount(int record, int column) const
-{
-    const auto* amount = std::get_if<TAmount>(&ReadCell(record, column));
-    return amount ? *amount : TAmount();
 }
 
 void TDataTable::WriteCell(int record, int column, TCellValue value)

@@ -44,7 +44,7 @@ public:
     int CountRecords() const { return count_; }
     // 0 empties the table; a larger count appends unwritten records.
     void ResizeRecords(int count);
-    const TCellValue& ReadCell(int record, int column) const;
+    const TCellValue& ReadCell(int record, int column) const { return cells_[Slot(record, column)]; }
     // An amount column takes amounts only, a text column texts only.
     void WriteCell(int record, int column, TCellValue value);
     // The first record in record order whose text in the column equals the given text once
@@ -53,9 +53,17 @@ public:
     int LocateText(int column, std::string_view text) const;
 
     // The text of a cell, empty for an unwritten one.
-    std::string_view ReadText(int record, int column) const;
+    std::string_view ReadText(int record, int column) const
+    {
+        const auto* text = std::get_if<std::string>(&ReadCell(record, column));
+        return text ? std::string_view(*text) : std::string_view();
+    }
     // The amount of a cell, 0 for an unwritten one.
-    TAmount ReadAmount(int record, int column) const;
+    TAmount ReadAmount(int record, int column) const
+    {
+        const auto* amount = std::get_if<TAmount>(&ReadCell(record, column));
+        return amount ? *amount : TAmount();
+    }
 
     void SetObserver(TTableObserver* observer) { observer_ = observer; }
 
@@ -66,7 +74,15 @@ private:
     };
     using TIndex = std::unordered_map<std::string, int, TKeyHash, std::equal_to<>>;
 
-    std::size_t Slot(int record, int column) const;
+    // Inline, as every department line reads two cells; the checks throw out of line.
+    std::size_t Slot(int record, int column) const
+    {
+        if (static_cast<unsigned>(record) >= static_cast<unsigned>(count_))
+            CheckRecord(record);
+        if (static_cast<unsigned>(column) >= columns_.size())
+            CheckColumn(column);
+        return static_cast<std::size_t>(record) * columns_.size() + static_cast<std::size_t>(column);
+    }
     void CheckRecord(int record) const;
     void CheckColumn(int column) const;
     TIndex& IndexOf(int column) const;
