@@ -1,3 +1,4 @@
+#include "TestSettings.h"
 #include "analysis/RegionalSettings.h"
 #include "export/SystemRegionalSettings.h"
 
@@ -58,12 +59,7 @@ TEST(RegionalSettings, CurrencyTextIsWhatUsersOfTheLocaleExpect)
 
 TEST(RegionalSettings, CurrencyRoundsHalfAwayFromZeroAndDropsTheSignOfZero)
 {
-    TRegionalSettings s;
-    s.currencySymbol = "zł";
-    s.currencyFormat = 3;
-    s.negativeCurrencyFormat = 8;
-    s.decimalSeparator = ",";
-    s.thousandSeparator = " ";
+    TRegionalSettings s = test::PolishCurrency(" ");
     const struct {
         std::int64_t units;
         int decimals;

@@ -1,6 +1,7 @@
 #include "Process.h"
 #include "ReportText.h"
 #include "TempDir.h"
+#include "TestSettings.h"
 #include "analysis/Text1250.h"
 #include "cli/ReportCommand.h"
 
@@ -51,13 +52,7 @@ TEST(ReportCommand, TableTsvAndListOfTheWindow)
 {
     const TTempDir dir;
     const std::string folder = December(dir);
-    TRegionalSettings pl;
-    pl.currencySymbol = "zł";
-    pl.currencyFormat = 3;
-    pl.negativeCurrencyFormat = 8;
-    pl.decimalSeparator = ",";
-    pl.thousandSeparator = "\xC2\xA0";
-    const TRun table = RunReport({"--from", "2023-12-01", "--to", "2023-12-31", folder}, pl);
+    const TRun table = RunReport({"--from", "2023-12-01", "--to", "2023-12-31", folder}, PolishCurrency());
     EXPECT_EQ(table.status, 0) << table.err;
     EXPECT_EQ(table.out, "Dział     Suma obrotów  \n"
                          "Pieczywo  10,00 zł      \n"

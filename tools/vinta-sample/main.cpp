@@ -8,6 +8,22 @@
 
 #include <cstdio>
 #include <exception>
+#include <string>
+
+namespace {
+
+// Runs one generator and prints the one-line summary.
+template <typename Generator>
+void generate(const Options &options, const std::string &dir)
+{
+    Generator generator(options);
+    generator.run();
+    std::fprintf(stderr, "vinta-sample: %llu files, %llu bytes in %s\n",
+                 static_cast<unsigned long long>(generator.files()),
+                 static_cast<unsigned long long>(generator.bytes()), dir.c_str());
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -24,21 +40,10 @@ int main(int argc, char **argv)
     }
 
     try {
-        if (options.mode == Options::Mode::Archive) {
-            ArchiveGenerator generator(options);
-            generator.run();
-            std::fprintf(stderr, "vinta-sample: %llu files, %llu bytes in %s\n",
-                         static_cast<unsigned long long>(generator.files()),
-                         static_cast<unsigned long long>(generator.bytes()),
-                         options.outDir.c_str());
-        } else {
-            TreeGenerator generator(options);
-            generator.run();
-            std::fprintf(stderr, "vinta-sample: %llu files, %llu bytes in %s\n",
-                         static_cast<unsigned long long>(generator.files()),
-                         static_cast<unsigned long long>(generator.bytes()),
-                         options.treeDir.c_str());
-        }
+        if (options.mode == Options::Mode::Archive)
+            generate<ArchiveGenerator>(options, options.outDir);
+        else
+            generate<TreeGenerator>(options, options.treeDir);
     } catch (const std::exception &e) {
         std::fprintf(stderr, "vinta-sample: %s\n", e.what());
         return 1;
