@@ -13,7 +13,6 @@ public:
     explicit TTextLines(std::string_view bytes);
 
     std::string_view Text() const { return text_; }
-    std::size_t Size() const { return text_.size(); }
     // A line starts at every offset below the size that follows a break, and at 0.
     bool Exists(std::size_t lineStart) const { return lineStart < text_.size(); }
 

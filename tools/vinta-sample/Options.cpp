@@ -8,6 +8,13 @@
 
 namespace {
 
+std::string nonEmpty(std::string_view name, std::string_view value, const char *what)
+{
+    if (value.empty())
+        throw UsageError(std::string(name) + ": empty " + what);
+    return std::string(value);
+}
+
 std::uint64_t parseNumber(std::string_view name, std::string_view text, std::uint64_t lo,
                           std::uint64_t hi)
 {
@@ -87,9 +94,7 @@ Options Options::parse(int argc, char **argv)
         if (name == "--seed") {
             o.seed = parseNumber(name, value, 0, UINT64_MAX);
         } else if (name == "--out") {
-            if (value.empty())
-                throw UsageError("--out: empty directory name");
-            o.outDir = value;
+            o.outDir = nonEmpty(name, value, "directory name");
         } else if (name == "--devices") {
             o.devices = static_cast<int>(parseNumber(name, value, 1, 999));
         } else if (name == "--from") {
@@ -109,13 +114,9 @@ Options Options::parse(int argc, char **argv)
                                  "that is not a digit, got '" + std::string(value) + "'");
             o.dateSeparator = value[0];
         } else if (name == "--manifest") {
-            if (value.empty())
-                throw UsageError("--manifest: empty file name");
-            o.manifestPath = value;
+            o.manifestPath = nonEmpty(name, value, "file name");
         } else if (name == "--tree") {
-            if (value.empty())
-                throw UsageError("--tree: empty directory name");
-            o.treeDir = value;
+            o.treeDir = nonEmpty(name, value, "directory name");
         } else if (name == "--files") {
             o.files = static_cast<long>(parseNumber(name, value, 1, 10000000));
         } else if (name == "--txt-every") {
